@@ -1,0 +1,11 @@
+# Fails unless `nm -D --defined-only LIBRARY` lists foobar2000_get_interface alone.
+execute_process(COMMAND nm -D --defined-only ${LIBRARY} OUTPUT_VARIABLE listing RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "nm failed on ${LIBRARY}")
+endif()
+string(REGEX REPLACE "[^\n]* [A-Za-z] " "" names "${listing}")
+string(STRIP "${names}" names)
+if(NOT names STREQUAL "foobar2000_get_interface")
+  message(FATAL_ERROR "${LIBRARY} exports more or less than the entry function:\n${listing}")
+endif()
+message(STATUS "exports: ${names}")
