@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <ostream>
 #include <vector>
 
 #include "host/streams.h"
@@ -33,6 +34,10 @@ public:
         operation op;
         uint64_t length;
         bool operator==(const call&) const = default;
+        friend std::ostream& operator<<(std::ostream& out, const call& c) {
+            static const char* const names[] = {"read", "read_exact", "skip", "skip_exact"};
+            return out << names[static_cast<int>(c.op)] << "(" << c.length << ")";
+        }
     };
 
     explicit memory_input_stream(std::vector<uint8_t> data) : m_data(std::move(data)) {}
