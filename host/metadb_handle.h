@@ -1,6 +1,7 @@
 #pragma once
 
 #include "component/service.h"
+#include "pfc/list_base.h"
 
 // An item's information record, owned by the host.
 class item_info {
@@ -27,3 +28,6 @@ public:
 protected:
     ~metadb_handle() = default;
 };
+
+// A read-only list of counted handles, as the host hands new items to notifications.
+using handle_list_const = pfc::list_base_const_t<service_ptr_t<metadb_handle>>;

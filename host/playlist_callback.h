@@ -14,8 +14,6 @@ struct item_replacement {
     service_ptr_t<metadb_handle> new_handle;
 };
 
-using handle_list_const = pfc::list_base_const_t<service_ptr_t<metadb_handle>>;
-
 // The host's playlist notifications, in the host's fixed order. Notification k is
 // delivered only when bit k - 1 of the receiver's flags word is set.
 class playlist_callback {

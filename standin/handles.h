@@ -23,7 +23,8 @@ private:
 class item_handle final : public host_object<metadb_handle> {
 public:
     // An item with no info record when length is empty.
-    explicit item_handle(std::optional<double> length) : m_info(length ? std::optional<length_info>(*length) : std::nullopt) {}
+    explicit item_handle(std::optional<double> length)
+        : m_info(length ? std::optional<length_info>(*length) : std::nullopt) {}
 
     void database_lock() override {
         ++m_locks;

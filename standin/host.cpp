@@ -54,7 +54,8 @@ void host::clear_services(const GUID& class_guid) { find_class(class_guid)->inst
 
 std::string host::imbalances() const {
     std::ostringstream faults;
-    if (m_playlists.references() != 0) faults << "playlist manager holds " << m_playlists.references() << " references\n";
+    if (m_playlists.references() != 0)
+        faults << "playlist manager holds " << m_playlists.references() << " references\n";
     if (m_queue.references() != 0) faults << "task queue holds " << m_queue.references() << " references\n";
     size_t index = 0;
     for (const auto& handle : m_handles.all()) {

@@ -61,9 +61,10 @@ public:
 
 private:
     std::deque<service_class_ref_t> m_classes;
+    // Before the playlists, which hold references to the handles until they go.
+    handle_pool m_handles;
     playlist_manager m_playlists;
     task_queue m_queue;
-    handle_pool m_handles;
     bool m_main_thread = true;
     bool m_initializing = false;
     uint64_t m_main_thread_queries = 0;

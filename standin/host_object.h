@@ -8,7 +8,9 @@
 namespace standin {
 
 template <class Interface>
-concept published_interface = requires { Interface::class_guid; };
+concept published_interface = requires {
+    Interface::class_guid;
+};
 
 // A service object that the stand-in host owns outright (it is never destroyed by a
 // release) and whose references it counts, so that a test can tell whether every

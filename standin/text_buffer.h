@@ -13,7 +13,9 @@ public:
     text_buffer() = default;
     explicit text_buffer(std::string text) : m_text(std::move(text)) {}
 
-    void append_text(const char* text, uint32_t maximum) override { m_text.append(text, bounded_length(text, maximum)); }
+    void append_text(const char* text, uint32_t maximum) override {
+        m_text.append(text, bounded_length(text, maximum));
+    }
     const char* text_ptr() const override { return m_text.c_str(); }
     void assign_text(const char* text, uint32_t maximum) override {
         ++m_assigns;

@@ -13,10 +13,11 @@ namespace {
 using PublishedServices = loaded_component;
 
 const GUID every_class[] = {
-    componentversion::class_guid,  initquit::class_guid,       playlist_callback_static::class_guid,
-    main_thread_callback::class_guid, mainmenu_group_popup::class_guid, mainmenu_group::class_guid,
-    mainmenu_commands::class_guid, playlist_service::class_guid, main_thread_queue::class_guid,
-    null_guid,
+    componentversion::class_guid,         initquit::class_guid,
+    playlist_callback_static::class_guid, main_thread_callback::class_guid,
+    mainmenu_group_popup::class_guid,     mainmenu_group::class_guid,
+    mainmenu_commands::class_guid,        playlist_service::class_guid,
+    main_thread_queue::class_guid,        null_guid,
 };
 
 // Each published record, by the class it is published under, and the classes its
@@ -40,8 +41,7 @@ TEST_F(PublishedServices, AnswerExactlyTheirOwnClasses) {
         auto object = service<service_base>(p.published_under);
         ASSERT_TRUE(object) << p.name;
         for (const GUID& requested : every_class) {
-            const bool expected =
-                std::find(p.answers.begin(), p.answers.end(), requested) != p.answers.end();
+            const bool expected = std::find(p.answers.begin(), p.answers.end(), requested) != p.answers.end();
             standin::task_queue marker;
             service_ptr_t<service_base> out(&marker);
             EXPECT_EQ(object->service_query(out, requested), expected) << p.name;

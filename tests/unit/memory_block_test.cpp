@@ -1,9 +1,10 @@
+#include "pfc/memory_block.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
 
 #include "pfc/exceptions.h"
-#include "pfc/memory_block.h"
 #include "tests/support/test_heap.h"
 
 namespace {

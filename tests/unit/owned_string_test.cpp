@@ -1,8 +1,9 @@
+#include "component/owned_string.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "component/owned_string.h"
 #include "tests/support/test_heap.h"
 
 namespace {
@@ -59,8 +60,7 @@ TEST(OwnedString, AllocationFailureKeepsThePreviousText) {
         owned_string s;
         const int64_t live = test_heap::live_blocks();
         const uint64_t points = test_heap::fail_each(
-            [&] { s.assign("old text"); },
-            [&] { s.assign(r.other != nullptr ? r.other : s.text() + r.offset); },
+            [&] { s.assign("old text"); }, [&] { s.assign(r.other != nullptr ? r.other : s.text() + r.offset); },
             [&](uint64_t nth, bool failed) {
                 EXPECT_TRUE(failed) << r.name << ", failure " << nth;
                 EXPECT_EQ(text_of(s), "old text") << r.name << ", failure " << nth;

@@ -1,8 +1,9 @@
+#include "config/save_buffer.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
 
-#include "config/save_buffer.h"
 #include "pfc/exceptions.h"
 #include "tests/support/test_heap.h"
 

@@ -1,8 +1,9 @@
+#include "component/service_lookup.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "component/service_lookup.h"
 #include "host/component_client.h"
 #include "host/playlist_service.h"
 #include "standin/host.h"
