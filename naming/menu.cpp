@@ -1,6 +1,10 @@
 #include "naming/menu.h"
 
+#include "component/module.h"
+#include "component/service_lookup.h"
 #include "config/settings.h"
+#include "host/playlist_service.h"
+#include "naming/updater.h"
 
 namespace {
 
@@ -61,4 +65,14 @@ bool foo_mainmenu_commands::get_display(uint32_t index, string_base& text, uint3
     return true;
 }
 
-void foo_mainmenu_commands::execute(uint32_t, service_ptr_t<service_base>) {}
+void foo_mainmenu_commands::execute(uint32_t index, service_ptr_t<service_base> callback) {
+    if (!host_is_main_thread()) return;
+    {
+        const service_ptr_t<playlist_service> playlists = lookup_service<playlist_service>();
+        const uint32_t count = playlists->get_playlist_count();
+        // After the lookup, so that a failed lookup leaves the switch alone.
+        if (index == command_show_total_items) cfg_show_total_items.toggle();
+        for (uint32_t i = 0; i < count; ++i) update_playlist_name(i, index == command_restore_names);
+    }
+    callback.reset();
+}

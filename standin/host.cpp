@@ -19,6 +19,8 @@ service_class_ref host::find_class(const GUID& class_guid) {
 bool host::create_service(service_ptr_t<service_base>& out, service_class_ref class_ref, uint32_t index) {
     if (class_ref == nullptr || index >= class_ref->instances.size()) return false;
     const auto& instance = class_ref->instances[index];
+    if (class_ref->creations_left == 0) return false;
+    --class_ref->creations_left;
     switch (instance.outcome) {
         case creation::succeeds:
             out.reset(instance.object);
@@ -52,11 +54,14 @@ void host::register_service(const GUID& class_guid, service_base& object, creati
 
 void host::clear_services(const GUID& class_guid) { find_class(class_guid)->instances.clear(); }
 
+void host::limit_creations(const GUID& class_guid, uint32_t count) { find_class(class_guid)->creations_left = count; }
+
 std::string host::imbalances() const {
     std::ostringstream faults;
     if (m_playlists.references() != 0)
         faults << "playlist manager holds " << m_playlists.references() << " references\n";
     if (m_queue.references() != 0) faults << "task queue holds " << m_queue.references() << " references\n";
+    if (m_queue.survivors() != 0) faults << m_queue.survivors() << " tasks outlived the host's reference\n";
     size_t index = 0;
     for (const auto& handle : m_handles.all()) {
         const int32_t expected = m_playlists.held_references(handle);

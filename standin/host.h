@@ -19,6 +19,8 @@ struct service_class_ref_t {
         enum class creation { succeeds, fails, fails_holding_object } outcome;
     };
     std::vector<instance> instances;
+    // Creations that may still succeed; the ones after fail.
+    uint32_t creations_left = UINT32_MAX;
 };
 
 namespace standin {
@@ -45,6 +47,8 @@ public:
     // Registry of services the component may look up.
     void register_service(const GUID& class_guid, service_base& object, creation outcome = creation::succeeds);
     void clear_services(const GUID& class_guid);
+    // Lets only the next count creations of the class succeed.
+    void limit_creations(const GUID& class_guid, uint32_t count);
 
     void set_main_thread(bool value) noexcept { m_main_thread = value; }
     void set_initializing(bool value) noexcept { m_initializing = value; }

@@ -22,7 +22,24 @@ bool playlist_manager::enumerate_items(uint32_t index, item_receiver& receiver, 
 
 bool playlist_manager::get_name(uint32_t index, string_base& out) {
     if (index >= m_playlists.size()) return false;
-    out.assign_text(m_playlists[index].name.c_str(), whole_text);
+    const std::string& name = m_playlists[index].name;
+    const auto length = static_cast<uint32_t>(name.size());
+    switch (m_writer) {
+        case name_writer::assign:
+            out.assign_text(name.c_str(), whole_text);
+            break;
+        case name_writer::append:
+            // In two pieces, the first bounded by its maximum, after emptying the buffer.
+            out.truncate_to(0);
+            out.append_text(name.c_str(), length / 2);
+            out.append_text(name.c_str() + length / 2, whole_text);
+            break;
+        case name_writer::open_buffer:
+            std::memcpy(out.open_buffer(length), name.data(), length);
+            out.close_buffer();
+            break;
+    }
+    if (out.text_length() != length || name != out.text_ptr()) throw std::logic_error("the name buffer lost the name");
     return true;
 }
 

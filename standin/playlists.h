@@ -14,6 +14,10 @@ namespace standin {
 // holding one reference to its handle for as long as the item is in the playlist.
 class playlist_manager final : public host_object<playlist_service> {
 public:
+    // How get_name writes into the component's buffer: a player may use any of the
+    // buffer's operations.
+    enum class name_writer { assign, append, open_buffer };
+
     struct playlist {
         std::string name;
         std::vector<service_ptr_t<metadb_handle>> items;
@@ -31,6 +35,8 @@ public:
     void remove_items(uint32_t index, uint32_t first, uint32_t count);
     void remove_playlist(uint32_t index);
 
+    void set_name_writer(name_writer writer) noexcept { m_writer = writer; }
+
     const std::string& name(uint32_t index) const { return m_playlists.at(index).name; }
     const std::vector<playlist>& playlists() const noexcept { return m_playlists; }
     uint64_t rename_calls() const noexcept { return m_renames; }
@@ -40,6 +46,7 @@ public:
 
 private:
     std::vector<playlist> m_playlists;
+    name_writer m_writer = name_writer::assign;
     uint64_t m_renames = 0;
 };
 

@@ -9,7 +9,8 @@
 namespace standin {
 
 // The host's main-thread queue: it keeps each task until the host runs it, then
-// releases it, as a player does between two messages.
+// releases it, as a player does between two messages. A task that anybody else still
+// holds after that release is counted as a survivor: the component keeps no task.
 class task_queue final : public host_object<main_thread_queue> {
 public:
     void add_callback(service_ptr_t<main_thread_callback> task) override { m_tasks.push_back(task); }
@@ -22,19 +23,36 @@ public:
             service_ptr_t<main_thread_callback> task = m_tasks.front();
             m_tasks.pop_front();
             ++ran;
+            const finished done{*this, task};
             task->callback_run();
         }
         return ran;
     }
 
-    size_t pending() const noexcept { return m_tasks.size(); }
-    const std::deque<service_ptr_t<main_thread_callback>>& tasks() const noexcept { return m_tasks; }
-
     // Drops every queued task without running it.
-    void discard() { m_tasks.clear(); }
+    void discard() {
+        while (!m_tasks.empty()) {
+            service_ptr_t<main_thread_callback> task = m_tasks.front();
+            m_tasks.pop_front();
+            const finished done{*this, task};
+        }
+    }
+
+    size_t pending() const noexcept { return m_tasks.size(); }
+    size_t survivors() const noexcept { return m_survivors; }
 
 private:
+    // Releases the host's last reference to a task, whichever way its run ended.
+    struct finished {
+        task_queue& queue;
+        service_ptr_t<main_thread_callback>& task;
+        ~finished() {
+            if (task.detach()->service_release() != 0) ++queue.m_survivors;
+        }
+    };
+
     std::deque<service_ptr_t<main_thread_callback>> m_tasks;
+    size_t m_survivors = 0;
 };
 
 }  // namespace standin

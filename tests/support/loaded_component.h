@@ -55,3 +55,62 @@ protected:
     standin::never_abort abort;
     component_client& client = library.connect(host);
 };
+
+#include "host/initquit.h"
+#include "host/mainmenu.h"
+#include "host/playlist_callback.h"
+
+// The message of what op raised, as a host reads it; empty when it raised nothing.
+template <class Op>
+std::string failure_of(Op op) {
+    try {
+        op();
+    } catch (const std::exception& e) {
+        return e.what();
+    }
+    return "";
+}
+
+// An empty read-only list of handles and a mask, for notifications whose lists the
+// component does not read.
+struct no_items final : handle_list_const {
+    uint32_t count() const override { return 0; }
+    void copy_item(service_ptr_t<metadb_handle>&, uint32_t) const override {}
+};
+struct no_marks final : selection_mask {
+    bool is_set(uint32_t) const override { return false; }
+    uint32_t search(bool value, uint32_t start, uint32_t count) const override { return value ? start + count : start; }
+};
+
+// The library loaded and told that host services are available, as after a player's
+// start, with its published services at hand.
+class running_component : public loaded_component {
+protected:
+    running_component() { client.set_services_state(true); }
+
+    // A playlist of count items whose lengths add up to total: the first carries it
+    // all, the others are 0 seconds long.
+    uint32_t add_playlist(const std::string& name, uint32_t count, double total) {
+        const uint32_t index = host.playlists().add_playlist(name);
+        for (uint32_t i = 0; i < count; ++i) host.playlists().add_item(index, host.handles().make(i == 0 ? total : 0));
+        return index;
+    }
+
+    const std::string& name(uint32_t index) { return host.playlists().name(index); }
+
+    // Sets the count switch through the stored configuration, as a player's restart does.
+    void set_switch(bool show_count) {
+        standin::memory_input_stream in(
+            {0xF9, 0xE1, 0xFF, 0xB8, 0xD3, 0x07, 0x43, 0x46, 0x84, 0x07, 0x06, 0x74, 0x6D, 0x5E, 0xA5, 0xB5, 1, 0, 0, 0,
+             static_cast<uint8_t>(show_count ? 1 : 0)});
+        client.load_configuration(in, abort);
+    }
+
+    void run_command(uint32_t index) { commands->execute(index, service_ptr_t<service_base>()); }
+
+    service_ptr_t<initquit> start_up = service<initquit>(initquit::class_guid);
+    service_ptr_t<playlist_callback_static> receiver =
+        service<playlist_callback_static>(playlist_callback_static::class_guid);
+    playlist_callback& notifications = *receiver;
+    service_ptr_t<mainmenu_commands> commands = service<mainmenu_commands>(mainmenu_commands::class_guid);
+};
