@@ -11,6 +11,7 @@
 #include "host/initquit.h"
 #include "host/mainmenu.h"
 #include "host/playlist_callback.h"
+#include "standin/empty_arguments.h"
 #include "standin/host.h"
 #include "standin/library.h"
 #include "standin/streams.h"
@@ -68,16 +69,6 @@ void print_names(standin::host& host, const char* step) {
     for (const auto& playlist : host.playlists().playlists()) std::printf("  %s\n", playlist.name.c_str());
 }
 
-struct no_marks final : selection_mask {
-    bool is_set(uint32_t) const override { return false; }
-    uint32_t search(bool value, uint32_t start, uint32_t count) const override { return value ? start + count : start; }
-};
-
-struct no_items final : handle_list_const {
-    uint32_t count() const override { return 0; }
-    void copy_item(service_ptr_t<metadb_handle>&, uint32_t) const override {}
-};
-
 int run(const char* path) {
     standin::component_library library(path);
     standin::host host;
@@ -121,12 +112,12 @@ int run(const char* path) {
     print_names(host, "after start-up:");
 
     playlists.add_item(rock, host.handles().make(1205));
-    notifications.on_items_added(rock, 5, no_items(), no_marks());
+    notifications.on_items_added(rock, 5, standin::no_items(), standin::no_marks());
     host.queue().run_all();
     print_names(host, "after adding a 20:05 track to Rock:");
 
     playlists.remove_items(live, 0, 4);
-    notifications.on_items_removed(live, no_marks(), 12, 8);
+    notifications.on_items_removed(live, standin::no_marks(), 12, 8);
     host.queue().run_all();
     print_names(host, "after removing four tracks from Live:");
 

@@ -59,6 +59,7 @@ protected:
 #include "host/initquit.h"
 #include "host/mainmenu.h"
 #include "host/playlist_callback.h"
+#include "standin/empty_arguments.h"
 
 // The message of what op raised, as a host reads it; empty when it raised nothing.
 template <class Op>
@@ -71,16 +72,8 @@ std::string failure_of(Op op) {
     return "";
 }
 
-// An empty read-only list of handles and a mask, for notifications whose lists the
-// component does not read.
-struct no_items final : handle_list_const {
-    uint32_t count() const override { return 0; }
-    void copy_item(service_ptr_t<metadb_handle>&, uint32_t) const override {}
-};
-struct no_marks final : selection_mask {
-    bool is_set(uint32_t) const override { return false; }
-    uint32_t search(bool value, uint32_t start, uint32_t count) const override { return value ? start + count : start; }
-};
+using standin::no_items;
+using standin::no_marks;
 
 // The library loaded and told that host services are available, as after a player's
 // start, with its published services at hand.
