@@ -31,8 +31,6 @@ public:
 
     void instance_create(service_ptr_t<service_base>& out) override { out.reset(&m_object); }
 
-    T& get_static_instance() noexcept { return m_object; }
-
 private:
     service_impl_single_t<T> m_object;
 };

@@ -15,7 +15,6 @@ public:
     cfg_int_t(const GUID& guid, bool initial) noexcept : cfg_var(guid), m_value(initial ? 1 : 0) {}
 
     bool get() const noexcept { return m_value != 0; }
-    uint8_t stored_byte() const noexcept { return m_value; }
     // 1 when the byte was 0, and 0 otherwise.
     void toggle() noexcept { m_value = m_value == 0 ? 1 : 0; }
 
