@@ -41,6 +41,12 @@ public:
         return true;
     }
 
+    // The host changes an item's info (its tags were edited, say); none removes it.
+    void set_length(std::optional<double> length) {
+        m_info = length ? std::optional<length_info>(*length) : std::nullopt;
+    }
+    std::optional<double> length() const { return m_info ? std::optional<double>(m_info->get_length()) : std::nullopt; }
+
     uint64_t lock_calls() const noexcept { return m_locks; }
     uint64_t unlock_calls() const noexcept { return m_unlocks; }
     int lock_depth() const noexcept { return m_lock_depth; }
@@ -59,6 +65,7 @@ class handle_pool {
 public:
     item_handle& make(double length) { return m_handles.emplace_back(length); }
     item_handle& make_without_info() { return m_handles.emplace_back(std::nullopt); }
+    item_handle& make(std::optional<double> length) { return m_handles.emplace_back(length); }
 
     std::deque<item_handle>& all() noexcept { return m_handles; }
     const std::deque<item_handle>& all() const noexcept { return m_handles; }

@@ -56,6 +56,7 @@ public:
     uint64_t initializing_queries() const noexcept { return m_initializing_queries; }
 
     playlist_manager& playlists() noexcept { return m_playlists; }
+    const playlist_manager& playlists() const noexcept { return m_playlists; }
     task_queue& queue() noexcept { return m_queue; }
     handle_pool& handles() noexcept { return m_handles; }
 

@@ -66,6 +66,10 @@ void playlist_manager::remove_items(uint32_t index, uint32_t first, uint32_t cou
     items.erase(items.begin() + first, items.begin() + first + count);
 }
 
+void playlist_manager::replace_item(uint32_t index, uint32_t position, item_handle& handle) {
+    m_playlists.at(index).items.at(position).reset(&handle);
+}
+
 void playlist_manager::remove_playlist(uint32_t index) {
     if (index >= m_playlists.size()) throw std::out_of_range("no such playlist");
     m_playlists.erase(m_playlists.begin() + index);

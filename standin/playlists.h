@@ -33,6 +33,7 @@ public:
     uint32_t add_playlist(std::string name);
     void add_item(uint32_t index, item_handle& handle);
     void remove_items(uint32_t index, uint32_t first, uint32_t count);
+    void replace_item(uint32_t index, uint32_t position, item_handle& handle);
     void remove_playlist(uint32_t index);
 
     void set_name_writer(name_writer writer) noexcept { m_writer = writer; }
