@@ -51,9 +51,7 @@ std::optional<double> seconds_of(std::string_view text) {
     return value;
 }
 
-std::optional<double> known(double seconds) {
-    return seconds >= 0 ? std::optional<double>(seconds) : std::nullopt;
-}
+std::optional<double> known(double seconds) { return seconds >= 0 ? std::optional<double>(seconds) : std::nullopt; }
 
 std::string resolve(std::string_view location, const std::filesystem::path& folder) {
     const std::string text(location);
@@ -174,8 +172,8 @@ playlist_file read_playlist_file(const std::filesystem::path& path) {
     }
     const std::filesystem::path folder = path.parent_path();
     playlist_file result{path.stem().string(), {}};
-    result.entries = lower(path.extension().string()) == ".pls" ? parse_pls(text, source, folder)
-                                                                 : parse_m3u(text, source, folder);
+    result.entries =
+        lower(path.extension().string()) == ".pls" ? parse_pls(text, source, folder) : parse_m3u(text, source, folder);
     return result;
 }
 

@@ -294,7 +294,8 @@ void session::execute(const std::vector<std::string>& words) {
         if (m_state_path) m_out << "saved to " << m_state_path->string() << "\n";
         return;
     }
-    bad("unknown command \"" + name + "\"; commands: list new add remove modify replace rename delete menu about save "
+    bad("unknown command \"" + name +
+        "\"; commands: list new add remove modify replace rename delete menu about save "
         "quit");
 }
 

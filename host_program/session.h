@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "host/componentversion.h"
 #include "host/component_client.h"
+#include "host/componentversion.h"
 #include "host/initquit.h"
 #include "host/mainmenu.h"
 #include "host/playlist_callback.h"

@@ -1,3 +1,5 @@
+#include "host_program/session.h"
+
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
@@ -10,7 +12,6 @@
 
 #include "host_program/audio_length.h"
 #include "host_program/playlist_file.h"
-#include "host_program/session.h"
 
 namespace {
 

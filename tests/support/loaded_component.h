@@ -93,9 +93,9 @@ protected:
 
     // Sets the count switch through the stored configuration, as a player's restart does.
     void set_switch(bool show_count) {
-        standin::memory_input_stream in(
-            {0xF9, 0xE1, 0xFF, 0xB8, 0xD3, 0x07, 0x43, 0x46, 0x84, 0x07, 0x06, 0x74, 0x6D, 0x5E, 0xA5, 0xB5, 1, 0, 0, 0,
-             static_cast<uint8_t>(show_count ? 1 : 0)});
+        standin::memory_input_stream in({0xF9, 0xE1, 0xFF, 0xB8, 0xD3, 0x07, 0x43,
+                                         0x46, 0x84, 0x07, 0x06, 0x74, 0x6D, 0x5E,
+                                         0xA5, 0xB5, 1,    0,    0,    0,    static_cast<uint8_t>(show_count ? 1 : 0)});
         client.load_configuration(in, abort);
     }
 
