@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <mutex>
 #include <optional>
 
 #include "host/metadb_handle.h"
@@ -18,6 +19,14 @@ private:
     double m_seconds;
 };
 
+// The host's database lock: one mutex for every item, as a player's database has.
+// Recursive, so that a lock the component failed to release shows up as an
+// imbalance in the tests instead of a hang.
+inline std::recursive_mutex& database_mutex() {
+    static std::recursive_mutex mutex;
+    return mutex;
+}
+
 // One item of the stand-in host's database. It counts references and database locks,
 // and notes any read of its info made outside a lock.
 class item_handle final : public host_object<metadb_handle> {
@@ -27,12 +36,14 @@ public:
         : m_info(length ? std::optional<length_info>(*length) : std::nullopt) {}
 
     void database_lock() override {
+        database_mutex().lock();
         ++m_locks;
         ++m_lock_depth;
     }
     void database_unlock() override {
         ++m_unlocks;
         --m_lock_depth;
+        database_mutex().unlock();
     }
     bool get_info_if_available(const item_info*& out) override {
         if (m_lock_depth <= 0) ++m_unlocked_reads;

@@ -14,7 +14,8 @@ concept published_interface = requires {
 
 // A service object that the stand-in host owns outright (it is never destroyed by a
 // release) and whose references it counts, so that a test can tell whether every
-// reference handed to the component came back.
+// reference handed to the component came back. The count itself is atomic, as a
+// player's is; the tallies of calls are plain, read by tests on the host's thread.
 template <class Interface>
 class host_object : public Interface {
 public:
@@ -47,8 +48,8 @@ protected:
 
 private:
     std::atomic<int32_t> m_count{0};
-    std::atomic<uint64_t> m_add_refs{0};
-    std::atomic<uint64_t> m_releases{0};
+    uint64_t m_add_refs = 0;
+    uint64_t m_releases = 0;
 };
 
 }  // namespace standin
