@@ -22,6 +22,9 @@ struct alloc_fast {
         while (m / 4 > size) m /= 2;
         return m;
     }
+
+    // Whether capacity_for would keep this capacity, answered without its loops.
+    static bool keeps(uint32_t capacity, uint32_t size) noexcept { return size <= capacity && capacity / 4 <= size; }
 };
 
 // A block of slots with a capacity and a size. Slots past the size hold nothing.
@@ -45,6 +48,21 @@ public:
     // change; a failed shrink in place fails after the size changed, leaving the
     // capacity describing the unchanged block.
     void resize(uint32_t size) {
+        if (m_block != nullptr && Alloc::keeps(m_capacity, size)) {
+            change_size(size);  // the common case of appending into spare slots, kept inline
+            return;
+        }
+        reallocate(size);
+    }
+
+    T& operator[](uint32_t index) noexcept { return m_block[index]; }
+    const T& operator[](uint32_t index) const noexcept { return m_block[index]; }
+    uint32_t size() const noexcept { return m_size; }
+    uint32_t capacity() const noexcept { return m_capacity; }
+
+private:
+    // A resize that changes the capacity, or makes the first block.
+    __attribute__((noinline)) void reallocate(uint32_t size) {
         const uint32_t capacity = Alloc::capacity_for(m_capacity, size);
         const size_t bytes = block_bytes(capacity);
         if (m_block == nullptr) {
@@ -62,18 +80,17 @@ public:
         change_size(size);
     }
 
-    T& operator[](uint32_t index) noexcept { return m_block[index]; }
-    const T& operator[](uint32_t index) const noexcept { return m_block[index]; }
-    uint32_t size() const noexcept { return m_size; }
-    uint32_t capacity() const noexcept { return m_capacity; }
-
-private:
     static size_t block_bytes(uint32_t slots) {
         if (slots > SIZE_MAX / sizeof(T)) throw bad_alloc();
         return size_t{slots} * sizeof(T);
     }
 
     void change_size(uint32_t size) noexcept {
+        if (size == m_size + 1) {
+            new (&m_block[m_size]) T();  // one appended slot: no loop, no memset
+            m_size = size;
+            return;
+        }
         for (uint32_t i = m_size; i < size; ++i) new (&m_block[i]) T();
         for (uint32_t i = size; i < m_size; ++i) m_block[i].~T();
         m_size = size;

@@ -18,13 +18,15 @@ public:
     list_impl_t& operator=(const list_impl_t&) = delete;
     ~list_impl_t() = default;
 
-    uint32_t count() const override { return m_storage.size(); }
+    // The operations are final, so that callers that know the list's type reach them
+    // without the table.
+    uint32_t count() const final { return m_storage.size(); }
 
-    void copy_item(T& out, uint32_t index) const override { out = m_storage[index]; }
+    void copy_item(T& out, uint32_t index) const final { out = m_storage[index]; }
 
     // Gathers the kept items at the front in their order, found through the mask's
     // search alone, then cuts the rest off in one resize. Nothing to drop: no resize.
-    void keep_marked(const selection_mask& mask) override {
+    void keep_marked(const selection_mask& mask) final {
         const uint32_t k = count();
         uint32_t d = mask.search(false, 0, k);
         if (d >= k) return;
@@ -37,7 +39,14 @@ public:
         m_storage.resize(d);
     }
 
-    uint32_t insert_list(const list_base_const_t<T>& source, uint32_t position) override {
+    uint32_t insert_list(const list_base_const_t<T>& source, uint32_t position) final {
+        return insert_items(source, position);
+    }
+
+    // insert_list for a source whose type the caller knows, so that its count and
+    // copy_item are reached directly.
+    template <class Source>
+    uint32_t insert_items(const Source& source, uint32_t position) {
         const uint32_t k = count();
         if (position > k) position = k;
         const uint32_t q = source.count();
@@ -51,7 +60,7 @@ public:
 
     // order must be a permutation of 0 to count - 1. Applied in place by exchanges:
     // the item for place i is followed through the places already filled.
-    void reorder_range(uint32_t base, const uint32_t* order, uint32_t count) override {
+    void reorder_range(uint32_t base, const uint32_t* order, uint32_t count) final {
         for (uint32_t i = 0; i < count; ++i) {
             uint32_t from = order[i];
             while (from < i) from = order[from];
@@ -59,19 +68,19 @@ public:
         }
     }
 
-    void sort_items(list_sort_callback<T>& callback) override {
+    void sort_items(list_sort_callback<T>& callback) final {
         std::sort(begin(), end(), [&](const T& a, const T& b) { return callback.compare(a, b) < 0; });
     }
 
-    void sort_items_stable(list_sort_callback<T>& callback) override {
+    void sort_items_stable(list_sort_callback<T>& callback) final {
         std::stable_sort(begin(), end(), [&](const T& a, const T& b) { return callback.compare(a, b) < 0; });
     }
 
-    void replace_at(uint32_t index, const T& item) override { m_storage[index] = item; }
+    void replace_at(uint32_t index, const T& item) final { m_storage[index] = item; }
 
-    void exchange_with(uint32_t index, T& item) override { swap(m_storage[index], item); }
+    void exchange_with(uint32_t index, T& item) final { swap(m_storage[index], item); }
 
-    void swap_at(uint32_t first, uint32_t second) override { swap(m_storage[first], m_storage[second]); }
+    void swap_at(uint32_t first, uint32_t second) final { swap(m_storage[first], m_storage[second]); }
 
     uint32_t capacity() const noexcept { return m_storage.capacity(); }
 
