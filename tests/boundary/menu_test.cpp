@@ -127,6 +127,19 @@ TEST_F(Menu, CallbackIsReleasedOnEveryPath) {
     EXPECT_EQ(saved().back(), 0x01) << "a failed lookup leaves the switch alone";
 }
 
+TEST_F(Menu, LookupFailingInsideTheLoopLeavesTheRestAsTheyWere) {
+    for (int i = 0; i < 4; ++i) add_playlist("P" + std::to_string(i), 1, 1);
+    host.limit_creations(playlist_service::class_guid, 3);  // the command's own, then two updates
+    standin::task_queue callback;
+    EXPECT_EQ(failure_of([&] { commands->execute(0, service_ptr_t<service_base>(&callback)); }), "Bug check");
+    EXPECT_EQ(callback.references(), 0);
+    EXPECT_EQ(name(0), "P0 [0:01]");
+    EXPECT_EQ(name(1), "P1 [0:01]");
+    EXPECT_EQ(name(2), "P2");
+    EXPECT_EQ(name(3), "P3");
+    EXPECT_EQ(saved().back(), 0x00) << "the switch stays inverted";
+}
+
 TEST_F(Menu, WithServicesUnavailableTheMainThreadIsAssumed) {
     const uint32_t index = add_playlist("Any", 1, 2);
     host.set_main_thread(false);

@@ -103,6 +103,15 @@ TEST_F(Notifications, StaleIndexIsPassedOnUnchecked) {
     EXPECT_EQ(host.playlists().rename_calls(), 1u) << "the task still asks the host to rename index " << index;
 }
 
+TEST_F(Notifications, FailedLookupInATaskReachesTheHostAndTheTaskIsReleased) {
+    const uint32_t index = add_playlist("A", 1, 1);
+    notifications.on_items_added(index, 0, no_items(), no_marks());
+    host.register_service(playlist_service::class_guid, host.playlists());  // now there are two
+    EXPECT_EQ(failure_of([&] { host.queue().run_all(); }), "Service duplicated");
+    EXPECT_EQ(name(index), "A");
+    EXPECT_EQ(host.queue().survivors(), 0u);
+}
+
 TEST_F(Notifications, FailedQueueLookupReachesTheHost) {
     add_playlist("A", 1, 1);
     host.clear_services(main_thread_queue::class_guid);

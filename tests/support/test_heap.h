@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstring>
 #include <new>
 
 // The heap the unit tests link beneath the memory-block helpers. It counts every
@@ -18,8 +19,9 @@ int64_t live_blocks();
 void fail_operation(uint64_t nth);
 
 // Runs op once to count its allocations and resizes, then runs setup and op again
-// with each of them failing in turn, calling check after each failed run. Answers the
-// number of failure points exercised.
+// with each of them failing in turn, calling check after each run with whether it
+// failed as a refused allocation must (bad_alloc, "bad allocation"). Answers the number
+// of failure points exercised.
 template <class Setup, class Op, class Check>
 uint64_t fail_each(Setup setup, Op op, Check check) {
     setup();
@@ -32,8 +34,8 @@ uint64_t fail_each(Setup setup, Op op, Check check) {
         bool failed = false;
         try {
             op();
-        } catch (const std::bad_alloc&) {
-            failed = true;
+        } catch (const std::bad_alloc& e) {
+            failed = std::strcmp(e.what(), "bad allocation") == 0;
         }
         fail_operation(0);
         check(nth, failed);
