@@ -39,6 +39,11 @@ public:
     }
 
     size_t pending() const noexcept { return m_tasks.size(); }
+
+    // The oldest task, and taking it off the queue without running it: for tests that
+    // hand tasks around themselves.
+    const service_ptr_t<main_thread_callback>& front() const { return m_tasks.front(); }
+    void pop_without_running() { m_tasks.pop_front(); }
     size_t survivors() const noexcept { return m_survivors; }
 
 private:
