@@ -155,6 +155,35 @@ TEST_F(Configuration, LoadFollowsTheTableOfCases) {
     }
 }
 
+// The host's stream fails at each of its calls in turn, over a stream of three chunks:
+// a failure of the medium always reaches the caller; bad data ends loading at a
+// header and is dropped inside a payload; either way the chunks before it stay applied.
+TEST_F(Configuration, StreamFailingAtEachCall) {
+    const bytes stream = chunk(switch_guid, {0x00}) + chunk(unknown_guid, {1, 2, 3}) + chunk(switch_guid, {0x07});
+    memory_input_stream counting(stream);
+    client.load_configuration(counting, abort);
+    const size_t calls = counting.calls().size();
+    for (size_t n = 1; n <= calls; ++n) {
+        for (auto failure : {standin::stream_failure::io, standin::stream_failure::data}) {
+            load(chunk(switch_guid, {0x01}));
+            memory_input_stream in(stream);
+            in.fail_at(n, failure);
+            const std::string message = failure_of([&] { client.load_configuration(in, abort); });
+            const auto failed_op = in.calls()[n - 1].op;
+            const uint8_t value = stored_switch();
+            if (failure == standin::stream_failure::io) {
+                EXPECT_EQ(message, "I/O error") << "call " << n;
+            } else if (failed_op == op::read_exact || failed_op == op::read) {
+                EXPECT_EQ(message, "") << "call " << n << ": bad data ends loading or is dropped";
+            }
+            EXPECT_TRUE(value == 0x01 || value == 0x00 || value == 0x07) << "call " << n;
+            if (n > 3) {
+                EXPECT_NE(value, 0x01) << "call " << n << ": the first chunk stays applied";
+            }
+        }
+    }
+}
+
 TEST_F(Configuration, LoadedByteIsSavedBackUnchanged) {
     load(chunk(switch_guid, {0x80}));
     standin::memory_output_stream out;
