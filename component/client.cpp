@@ -33,8 +33,9 @@ client g_client;
 
 }  // namespace
 
-extern "C" __attribute__((visibility("default"))) component_client* foobar2000_get_interface(host_api* host,
-                                                                                             void* module_instance) {
+// The library's one export; the build exports it and nothing else (a version script on
+// Linux, a definition file on Windows).
+extern "C" component_client* foobar2000_get_interface(host_api* host, void* module_instance) {
     g_module.connect(host, module_instance);
     return &g_client;
 }

@@ -1,25 +1,10 @@
 #include "standin/library.h"
 
-#include <dlfcn.h>
-
 #include <stdexcept>
 
+#include "host/component_client.h"
+
 namespace standin {
-
-component_library::component_library(const std::string& path) {
-    m_module = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
-    if (m_module == nullptr) {
-        const char* reason = dlerror();
-        throw std::runtime_error("cannot load " + path + ": " + (reason != nullptr ? reason : "unknown reason"));
-    }
-    m_entry = reinterpret_cast<foobar2000_get_interface_t>(dlsym(m_module, "foobar2000_get_interface"));
-    if (m_entry == nullptr) {
-        dlclose(m_module);
-        throw std::runtime_error(path + " has no foobar2000_get_interface export");
-    }
-}
-
-component_library::~component_library() { dlclose(m_module); }
 
 component_client& component_library::connect(host_api& host, void* module_instance) {
     component_client* client = m_entry(&host, module_instance);

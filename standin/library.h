@@ -2,7 +2,10 @@
 
 #include <string>
 
-#include "host/component_client.h"
+// Declared only, so that the platform's loader code can include this beside the
+// platform's own headers (Windows has a GUID of its own).
+class component_client;
+class host_api;
 
 namespace standin {
 
@@ -23,7 +26,7 @@ public:
 
 private:
     void* m_module = nullptr;
-    foobar2000_get_interface_t m_entry = nullptr;
+    component_client* (*m_entry)(host_api* host, void* module_instance) = nullptr;
 };
 
 }  // namespace standin
