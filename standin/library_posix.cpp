@@ -1,8 +1,8 @@
-#include "standin/library.h"
-
 #include <dlfcn.h>
 
 #include <stdexcept>
+
+#include "standin/library.h"
 
 namespace standin {
 
