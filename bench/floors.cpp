@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "standin/empty_arguments.h"
+#include "standin/arguments.h"
 #include "standin/text_buffer.h"
 
 namespace floors {

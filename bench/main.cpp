@@ -16,8 +16,9 @@
 #include "host/playlist_callback.h"
 #include "naming/updater.h"
 #include "pfc/format.h"
-#include "standin/empty_arguments.h"
+#include "standin/arguments.h"
 #include "standin/library.h"
+#include "standin/published.h"
 #include "standin/streams.h"
 #include "tests/support/test_heap.h"
 
@@ -39,14 +40,6 @@ struct bench_host {
             for (uint32_t i = 0; i < items; ++i) host.playlists().add_item(index, host.handles().make(120.0 + i % 300));
         }
         client.set_services_state(true);
-        for (service_factory_base* f = client.first_factory(); f != nullptr; f = f->next) {
-            service_ptr_t<service_base> created;
-            f->instance_create(created);
-            if (f->class_guid == initquit::class_guid) start_up.adopt(static_cast<initquit*>(created.detach()));
-            if (f->class_guid == playlist_callback_static::class_guid) {
-                receiver.adopt(static_cast<playlist_callback_static*>(created.detach()));
-            }
-        }
     }
     ~bench_host() {
         start_up.reset();
@@ -64,8 +57,9 @@ struct bench_host {
     standin::component_library library{TALLYMERE_LIBRARY};
     standin::host host;
     component_client& client = library.connect(host);
-    service_ptr_t<initquit> start_up;
-    service_ptr_t<playlist_callback_static> receiver;
+    service_ptr_t<initquit> start_up = standin::published<initquit>(client, initquit::class_guid);
+    service_ptr_t<playlist_callback_static> receiver =
+        standin::published<playlist_callback_static>(client, playlist_callback_static::class_guid);
 };
 
 void per_item(benchmark::State& state, uint64_t items) {

@@ -9,26 +9,12 @@
 #include "fuzz/input.h"
 #include "pfc/handle_list.h"
 #include "pfc/item_collection.h"
+#include "standin/arguments.h"
 #include "standin/handles.h"
 
 namespace {
 
 constexpr int handle_count = 8;
-
-class bit_mask final : public selection_mask {
-public:
-    explicit bit_mask(std::vector<bool> set) : m_set(std::move(set)) {}
-    bool is_set(uint32_t index) const override { return index < m_set.size() && m_set[index]; }
-    uint32_t search(bool value, uint32_t start, uint32_t count) const override {
-        for (uint32_t i = start; i < start + count; ++i) {
-            if (is_set(i) == value) return i;
-        }
-        return start + count;
-    }
-
-private:
-    std::vector<bool> m_set;
-};
 
 }  // namespace
 
@@ -73,7 +59,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                 case 2: {  // keep a random selection
                     std::vector<bool> set(count);
                     for (uint32_t i = 0; i < count; ++i) set[i] = in.byte() % 2 == 0;
-                    list.keep_marked(bit_mask(set));
+                    list.keep_marked(standin::marks(set));
                     std::vector<int> kept;
                     for (uint32_t i = 0; i < count; ++i) {
                         if (set[i]) kept.push_back(model[i]);

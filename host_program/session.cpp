@@ -9,7 +9,8 @@
 
 #include "host_program/audio_length.h"
 #include "host_program/state_file.h"
-#include "standin/empty_arguments.h"
+#include "standin/arguments.h"
+#include "standin/published.h"
 #include "standin/streams.h"
 #include "standin/text_buffer.h"
 
@@ -19,22 +20,6 @@ namespace {
 
 // The component protocol revision this host speaks.
 constexpr uint32_t host_client_version = 71;
-
-// A mask over an explicit set of marks, as a player passes with its notifications.
-class marks final : public selection_mask {
-public:
-    explicit marks(std::vector<bool> set) : m_set(std::move(set)) {}
-    bool is_set(uint32_t index) const override { return index < m_set.size() && m_set[index]; }
-    uint32_t search(bool value, uint32_t start, uint32_t count) const override {
-        for (uint32_t i = start; i < start + count; ++i) {
-            if (is_set(i) == value) return i;
-        }
-        return start + count;
-    }
-
-private:
-    std::vector<bool> m_set;
-};
 
 // A read-only list over a vector, for the lists a player hands to notifications.
 template <class T>
@@ -70,19 +55,6 @@ std::string lower(std::string text) {
 }
 
 [[noreturn]] void bad(const std::string& message) { throw std::invalid_argument(message); }
-
-template <class Interface>
-service_ptr_t<Interface> published(component_client& client, const GUID& class_guid) {
-    for (service_factory_base* f = client.first_factory(); f != nullptr; f = f->next) {
-        if (f->class_guid != class_guid) continue;
-        service_ptr_t<service_base> created;
-        f->instance_create(created);
-        service_ptr_t<Interface> result;
-        result.adopt(static_cast<Interface*>(created.detach()));
-        return result;
-    }
-    throw std::runtime_error("the component publishes no service of a class this host needs");
-}
 
 }  // namespace
 
@@ -217,11 +189,14 @@ void session::add_playlist(const playlist_file& file) {
 }
 
 void session::start() {
-    m_start_up = published<initquit>(*m_client, initquit::class_guid);
-    m_receiver = published<playlist_callback_static>(*m_client, playlist_callback_static::class_guid);
-    m_commands = published<mainmenu_commands>(*m_client, mainmenu_commands::class_guid);
-    m_version = published<componentversion>(*m_client, componentversion::class_guid);
-    auto group = published<mainmenu_group>(*m_client, mainmenu_group::class_guid);
+    m_start_up = standin::published<initquit>(*m_client, initquit::class_guid);
+    m_receiver = standin::published<playlist_callback_static>(*m_client, playlist_callback_static::class_guid);
+    m_commands = standin::published<mainmenu_commands>(*m_client, mainmenu_commands::class_guid);
+    m_version = standin::published<componentversion>(*m_client, componentversion::class_guid);
+    auto group = standin::published<mainmenu_group>(*m_client, mainmenu_group::class_guid);
+    if (!m_start_up || !m_receiver || !m_commands || !m_version || !group) {
+        throw std::runtime_error(m_library_path + " does not publish every service this host needs");
+    }
     service_ptr_t<service_base> popup;
     if (group->service_query(popup, mainmenu_group_popup::class_guid)) {
         m_menu_group.adopt(static_cast<mainmenu_group_popup*>(popup.detach()));
@@ -409,7 +384,7 @@ void session::command_add(const std::vector<std::string>& words) {
         added.emplace_back(&handle);
     }
     const vector_view<service_ptr_t<metadb_handle>> view(added);
-    notify(1, [&](playlist_callback& c) { c.on_items_added(playlist, first, view, marks({})); });
+    notify(1, [&](playlist_callback& c) { c.on_items_added(playlist, first, view, standin::marks({})); });
 }
 
 void session::command_remove(const std::vector<std::string>& words) {
@@ -419,7 +394,7 @@ void session::command_remove(const std::vector<std::string>& words) {
     std::vector<bool> set(old_count, false);
     for (size_t i = 2; i < words.size(); ++i) set[position_in(playlist, words[i])] = true;
     const auto removed = static_cast<uint32_t>(std::count(set.begin(), set.end(), true));
-    const marks mask(set);
+    const standin::marks mask(set);
     const uint32_t new_count = old_count - removed;
     notify(3, [&](playlist_callback& c) { c.on_items_removing(playlist, mask, old_count, new_count); });
     for (uint32_t i = old_count; i > 0; --i) {
@@ -438,7 +413,7 @@ void session::command_modify(const std::vector<std::string>& words) {
     static_cast<standin::item_handle*>(items[position].get())->set_length(*seconds);
     std::vector<bool> set(items.size(), false);
     set[position] = true;
-    notify(7, [&](playlist_callback& c) { c.on_items_modified(playlist, marks(set)); });
+    notify(7, [&](playlist_callback& c) { c.on_items_modified(playlist, standin::marks(set)); });
 }
 
 void session::command_replace(const std::vector<std::string>& words) {
@@ -456,7 +431,7 @@ void session::command_replace(const std::vector<std::string>& words) {
     std::vector<bool> set(items.size(), false);
     set[position] = true;
     const vector_view<item_replacement> view(records);
-    notify(9, [&](playlist_callback& c) { c.on_items_replaced(playlist, marks(set), view); });
+    notify(9, [&](playlist_callback& c) { c.on_items_replaced(playlist, standin::marks(set), view); });
 }
 
 void session::command_rename(const std::vector<std::string>& words) {
@@ -472,7 +447,7 @@ void session::command_delete(const std::vector<std::string>& words) {
     const auto old_count = static_cast<uint32_t>(m_ids.size());
     std::vector<bool> set(old_count, false);
     set[playlist] = true;
-    const marks mask(set);
+    const standin::marks mask(set);
     notify(14, [&](playlist_callback& c) { c.on_playlists_removing(mask, old_count, old_count - 1); });
     m_host.playlists().remove_playlist(playlist);
     m_ids.erase(m_ids.begin() + playlist);

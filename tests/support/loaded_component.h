@@ -9,6 +9,7 @@
 #include "host/component_client.h"
 #include "standin/host.h"
 #include "standin/library.h"
+#include "standin/published.h"
 #include "standin/streams.h"
 #include "standin/text_buffer.h"
 
@@ -30,11 +31,7 @@ protected:
     // The service the record for class_guid publishes, as Interface.
     template <class Interface>
     service_ptr_t<Interface> service(const GUID& class_guid) {
-        service_ptr_t<service_base> created;
-        factory_for(class_guid)->instance_create(created);
-        service_ptr_t<Interface> result;
-        result.adopt(static_cast<Interface*>(created.detach()));
-        return result;
+        return standin::published<Interface>(client, class_guid);
     }
 
     // The stored configuration as the component writes it.
@@ -59,7 +56,7 @@ protected:
 #include "host/initquit.h"
 #include "host/mainmenu.h"
 #include "host/playlist_callback.h"
-#include "standin/empty_arguments.h"
+#include "standin/arguments.h"
 
 // The message of what op raised, as a host reads it; empty when it raised nothing.
 template <class Op>

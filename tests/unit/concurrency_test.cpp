@@ -8,8 +8,9 @@
 
 #include "host/component_client.h"
 #include "host/playlist_callback.h"
-#include "standin/empty_arguments.h"
+#include "standin/arguments.h"
 #include "standin/host.h"
+#include "standin/published.h"
 #include "tests/support/test_heap.h"
 
 extern "C" component_client* foobar2000_get_interface(host_api* host, void* module_instance);
@@ -21,11 +22,8 @@ TEST(ConcurrentTasks, ReferencesFromManyThreadsBalanceAndTheLastReleaseDestroys)
     component_client& client = *foobar2000_get_interface(&host, nullptr);
     client.set_services_state(true);
     host.playlists().add_playlist("A");
-    service_ptr_t<service_base> created;
-    for (service_factory_base* f = client.first_factory(); f != nullptr; f = f->next) {
-        if (f->class_guid == playlist_callback_static::class_guid) f->instance_create(created);
-    }
-    auto& notifications = static_cast<playlist_callback&>(*static_cast<playlist_callback_static*>(created.get()));
+    auto receiver = standin::published<playlist_callback_static>(client, playlist_callback_static::class_guid);
+    auto& notifications = static_cast<playlist_callback&>(*receiver);
 
     constexpr int tasks = 64, threads = 4, rounds = 2000;
     const int64_t live = test_heap::live_blocks();
@@ -54,7 +52,7 @@ TEST(ConcurrentTasks, ReferencesFromManyThreadsBalanceAndTheLastReleaseDestroys)
         }
     }
     EXPECT_EQ(test_heap::live_blocks(), live) << "the last release destroyed each task";
-    created.reset();
+    receiver.reset();
     client.set_services_state(false);
     foobar2000_get_interface(nullptr, nullptr);
 }

@@ -16,8 +16,9 @@
 #include "host/initquit.h"
 #include "host/mainmenu.h"
 #include "host/playlist_callback.h"
-#include "standin/empty_arguments.h"
+#include "standin/arguments.h"
 #include "standin/host.h"
+#include "standin/published.h"
 #include "standin/streams.h"
 #include "tests/support/test_heap.h"
 
@@ -45,15 +46,7 @@ struct world {
 
     template <class Interface>
     service_ptr_t<Interface> published(const GUID& class_guid) {
-        for (service_factory_base* f = client.first_factory(); f != nullptr; f = f->next) {
-            if (f->class_guid != class_guid) continue;
-            service_ptr_t<service_base> created;
-            f->instance_create(created);
-            service_ptr_t<Interface> result;
-            result.adopt(static_cast<Interface*>(created.detach()));
-            return result;
-        }
-        return {};
+        return standin::published<Interface>(client, class_guid);
     }
 
     void set_switch(bool on) {

@@ -11,6 +11,7 @@
 
 #include "pfc/item_collection.h"
 #include "pfc/masks.h"
+#include "standin/arguments.h"
 #include "standin/handles.h"
 #include "tests/support/test_heap.h"
 
@@ -18,21 +19,7 @@ namespace {
 
 using handle_ptr = service_ptr_t<metadb_handle>;
 
-// A mask over an explicit list of marks.
-class marks final : public selection_mask {
-public:
-    explicit marks(std::vector<bool> set) : m_set(std::move(set)) {}
-    bool is_set(uint32_t index) const override { return index < m_set.size() && m_set[index]; }
-    uint32_t search(bool value, uint32_t start, uint32_t count) const override {
-        for (uint32_t i = start; i < start + count; ++i) {
-            if (is_set(i) == value) return i;
-        }
-        return start + count;
-    }
-
-private:
-    std::vector<bool> m_set;
-};
+using standin::marks;
 
 // Handles named by letters, each held once by the test as a host would hold them.
 class HandleList : public ::testing::Test {
