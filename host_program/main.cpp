@@ -125,11 +125,7 @@ int main(int argc, char** argv) {
         if (script) {
             for (const std::string& command : host_program::split_commands(*script)) {
                 if (!going) break;
-                std::cout << "> "
-                          << command.substr(command.find_first_not_of(' ') == std::string::npos
-                                                ? command.size()
-                                                : command.find_first_not_of(' '))
-                          << "\n";
+                std::cout << "> " << command << "\n";
                 going = run.run_command(command);
             }
         }

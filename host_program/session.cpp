@@ -90,6 +90,11 @@ std::vector<std::string> split_words(const std::string& line) {
 std::vector<std::string> split_commands(const std::string& script) {
     std::vector<std::string> commands;
     std::string current;
+    auto finish = [&] {
+        const auto first = current.find_first_not_of(" \t");
+        commands.push_back(first == std::string::npos ? std::string() : current.substr(first));
+        current.clear();
+    };
     char quote = 0;
     for (char c : script) {
         if (quote != 0) {
@@ -97,13 +102,12 @@ std::vector<std::string> split_commands(const std::string& script) {
         } else if (c == '"' || c == '\'') {
             quote = c;
         } else if (c == ';') {
-            commands.push_back(current);
-            current.clear();
+            finish();
             continue;
         }
         current += c;
     }
-    commands.push_back(current);
+    finish();
     return commands;
 }
 

@@ -109,7 +109,8 @@ private:
 // keep a word together. Raises std::runtime_error on an unclosed quote.
 std::vector<std::string> split_words(const std::string& line);
 
-// Splits a --run script into command lines at semicolons outside quotes.
+// Splits a --run script into command lines at semicolons outside quotes, each without
+// its leading white space.
 std::vector<std::string> split_commands(const std::string& script);
 
 // A duration as the host program prints it: H:MM:SS, or M:SS below an hour.
